@@ -1,0 +1,18 @@
+#pragma once
+// Starting the workers of a batch and waiting for them, shared by both drivers.
+
+#include <cstdint>
+
+namespace vantrel {
+
+class SearchHost;
+
+// Starts the worker of one filled slot, then lets the window breathe. A worker that cannot
+// be started counts as finished at once, so no wait hangs on it.
+void StartSlotWorker(int32_t slot, SearchHost& host);
+
+// Returns once `started` workers have counted themselves; polls every 10 ms and handles the
+// window's messages between polls, which is when the workers' rows reach the list.
+void WaitForBatch(int32_t started, SearchHost& host);
+
+}  // namespace vantrel
