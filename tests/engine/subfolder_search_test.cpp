@@ -123,6 +123,17 @@ TEST_F(SubfolderSearchTest, VisitsAFolderOnceThoughALinkLeadsBackToIt) {
   EXPECT_EQ(texts, (std::vector<Text>{"a.txt", "outside\\c.txt", "sub\\b.txt"}));
 }
 
+TEST(FolderIdentity, NamesTheFolderNotThePath) {
+  TempTree tree;
+  tree.AddFolder("sub");
+  const auto root = platform::IdentifyFolder(tree.Root());
+  ASSERT_TRUE(root.has_value());
+  EXPECT_EQ(platform::IdentifyFolder(tree.Path("sub\\..\\")), root);
+  EXPECT_NE(platform::IdentifyFolder(tree.Path("sub\\")), root);
+  EXPECT_EQ(platform::IdentifyFolder(tree.Path("missing\\")), std::nullopt);
+  EXPECT_EQ(platform::IdentifyFolder(tree.AddFile("file.txt")), std::nullopt);
+}
+
 TEST_F(SubfolderSearchTest, ALateStopDoesNotEndTheNextSearch) {
   tree.AddFile("a.txt", "needle");
   tree.AddFile("b.txt", "needle");

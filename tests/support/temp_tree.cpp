@@ -7,6 +7,7 @@
 
 #ifdef _WIN32
 #include <windows.h>
+#include <winioctl.h>
 #else
 #include <fcntl.h>
 #include <ftw.h>
@@ -79,8 +80,10 @@ void WriteWholeFile(const Text& path, uint64_t size, uint64_t offset, std::strin
   if (!ok) Fail("WriteFile", path);
 }
 
+// Wine reports success without making the link, so its existence is checked too.
 bool MakeFolderLink(const Text& link, const Text& target) {
-  return CreateSymbolicLinkA(link.c_str(), target.c_str(), SYMBOLIC_LINK_FLAG_DIRECTORY) != 0;
+  return CreateSymbolicLinkA(link.c_str(), target.c_str(), SYMBOLIC_LINK_FLAG_DIRECTORY) != 0 &&
+         GetFileAttributesA(link.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 #else
