@@ -1,6 +1,7 @@
 #include "search_globals.h"
 
 #include <array>
+#include <mutex>
 
 namespace vantrel {
 namespace {
@@ -28,6 +29,9 @@ void FreeGlobals() {
   ByteString().swap(PatternBytes);
   SlotBuffers.Reset(0);
   SlotFiles.Reset(0);
+  // A worker counts itself finished inside the lock, so it may still be leaving it when the
+  // main thread sees the count; taking the lock once waits for that before it is destroyed.
+  if (CounterLock) const std::lock_guard<platform::CriticalLock> last_worker_gone(*CounterLock);
   CounterLock.reset();
   ResultHost = nullptr;
 }
