@@ -10,10 +10,14 @@ namespace {
 constexpr int32_t kAboveNormalPriority = 1;
 constexpr int32_t kPollMs = 10;
 
+WorkerStarter g_starter = StartWorkerThread;
+
 }  // namespace
 
+void SetWorkerStarter(WorkerStarter starter) { g_starter = starter != nullptr ? starter : StartWorkerThread; }
+
 void StartSlotWorker(int32_t slot, SearchHost& host) {
-  if (!StartWorkerThread(SlotWorker, slot, kAboveNormalPriority)) CountFinished();
+  if (!g_starter(SlotWorker, slot, kAboveNormalPriority)) CountFinished();
   host.PumpMessages();
 }
 

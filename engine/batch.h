@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "platform.h"
+
 namespace vantrel {
 
 class SearchHost;
@@ -10,6 +12,11 @@ class SearchHost;
 // Starts the worker of one filled slot, then lets the window breathe. A worker that cannot
 // be started counts as finished at once, so no wait hangs on it.
 void StartSlotWorker(int32_t slot, SearchHost& host);
+
+// How a slot's worker thread is started: StartWorkerThread, unless a test puts a failing
+// starter in its place to see that a thread which never starts cannot hang a wait.
+using WorkerStarter = bool (*)(platform::ThreadEntry entry, int32_t slot, int32_t priority);
+void SetWorkerStarter(WorkerStarter starter);  // nullptr: StartWorkerThread again
 
 // Returns once `started` workers have counted themselves; polls every 10 ms and handles the
 // window's messages between polls, which is when the workers' rows reach the list.

@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "batch.h"
 #include "find_entry.h"
+#include "scan_worker.h"
 #include "search_fixture.h"
 
 namespace vantrel::testing {
@@ -95,6 +97,28 @@ TEST_F(FolderSearchTest, ListsMatchingFilesOnly) {
   Find("needle");
   EXPECT_EQ(host.RowTexts(), std::vector<Text>{"yes.txt"});
   EXPECT_EQ(host.status_writes.size(), 1u) << "only the summary, in part 0";
+}
+
+// Every second worker fails to start; the others start as usual.
+bool StartOddSlotsOnly(platform::ThreadEntry entry, int32_t slot, int32_t priority) {
+  return slot % 2 == 1 && StartWorkerThread(entry, slot, priority);
+}
+
+TEST_F(FolderSearchTest, AWorkerThatCannotStartCountsAsFinished) {
+  AddMatchingFiles(7);
+  host.thread_count_index = kFiveSlots;
+  // Single folder: the first file on the main thread, slots 1, 3, 5 of the batch of files 2
+  // to 6, then slot 1 with file 7. Subfolders: slots 1, 3, 5 of the batch of files 1 to 5,
+  // then slot 1 of the final batch of files 6 and 7.
+  const std::pair<bool, int> cases[] = {{false, 5}, {true, 4}};
+  for (const auto& [subfolders, rows] : cases) {
+    host.include_subfolders = subfolders;
+    SetWorkerStarter(StartOddSlotsOnly);
+    Find("needle");
+    SetWorkerStarter(nullptr);
+    EXPECT_FALSE(host.searching) << "the search ended, subfolders " << subfolders;
+    EXPECT_EQ(host.CountResults(), rows) << "subfolders " << subfolders;
+  }
 }
 
 struct FilterCase {
