@@ -1,5 +1,9 @@
 #include "batch.h"
 
+#include <atomic>
+#include <limits>
+#include <mutex>
+
 #include "scan_worker.h"
 #include "search_globals.h"
 #include "search_host.h"
@@ -12,6 +16,16 @@ constexpr int32_t kPollMs = 10;
 
 WorkerStarter g_starter = StartWorkerThread;
 
+// The count the running wait is waiting for; none between waits. A worker that reaches it
+// wakes the wait. The wait publishes it before its own check of the count, and each worker
+// counts before it reads it, so one of the two always sees the other.
+std::atomic<int32_t> g_awaited{std::numeric_limits<int32_t>::max()};
+
+platform::WakeEvent& BatchDone() {
+  static platform::WakeEvent event;
+  return event;
+}
+
 }  // namespace
 
 void SetWorkerStarter(WorkerStarter starter) { g_starter = starter != nullptr ? starter : StartWorkerThread; }
@@ -22,10 +36,21 @@ void StartSlotWorker(int32_t slot, SearchHost& host) {
 }
 
 void WaitForBatch(int32_t started, SearchHost& host) {
+  g_awaited.store(started);
   while (FinishedCount.load() < started) {
-    host.SleepMs(kPollMs);
+    BatchDone().WaitOrInput(kPollMs);
     host.PumpMessages();
   }
+  g_awaited.store(std::numeric_limits<int32_t>::max());
+}
+
+void CountFinished() {
+  int32_t finished = 0;
+  {
+    const std::lock_guard<platform::CriticalLock> guard(*CounterLock);
+    finished = FinishedCount.fetch_add(1) + 1;
+  }
+  if (finished >= g_awaited.load()) BatchDone().Set();
 }
 
 }  // namespace vantrel

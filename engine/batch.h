@@ -18,8 +18,12 @@ void StartSlotWorker(int32_t slot, SearchHost& host);
 using WorkerStarter = bool (*)(platform::ThreadEntry entry, int32_t slot, int32_t priority);
 void SetWorkerStarter(WorkerStarter starter);  // nullptr: StartWorkerThread again
 
-// Returns once `started` workers have counted themselves; polls every 10 ms and handles the
-// window's messages between polls, which is when the workers' rows reach the list.
+// Returns once `started` workers have counted themselves. It wakes as soon as the last one has,
+// or a window message arrives, and never waits 10 ms without handling the window's messages,
+// which is when the workers' rows reach the list.
 void WaitForBatch(int32_t started, SearchHost& host);
+
+// Counts one worker of the batch as done, under CounterLock, and wakes the wait at the last.
+void CountFinished();
 
 }  // namespace vantrel

@@ -1,10 +1,26 @@
 #pragma once
+// Finding the pattern in a chunk: the scan looks for the pattern's two rarest bytes at their
+// distance, 16 positions at a time, and compares the whole pattern only where both match.
 
+#include <cstddef>
 #include <string_view>
+
+#include "ansi_text.h"
 
 namespace vantrel {
 
-// Whether needle occurs in haystack as a plain byte sequence; an empty needle never does.
-bool ContainsBytes(std::string_view haystack, std::string_view needle);
+class ByteFinder {
+ public:
+  ByteFinder() = default;
+  explicit ByteFinder(std::string_view needle);
+
+  // Whether the needle occurs in haystack as a plain byte sequence; an empty needle never does.
+  bool FoundIn(std::string_view haystack) const;
+
+ private:
+  ByteString needle_;
+  std::size_t rare1_ = 0;  // positions in the needle of its rarest and second-rarest bytes
+  std::size_t rare2_ = 0;
+};
 
 }  // namespace vantrel

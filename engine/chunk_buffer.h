@@ -1,6 +1,7 @@
 #pragma once
-// A slot's read buffer: zero-filled on allocation, allocated once per search, and reused for
-// every chunk the slot's workers read.
+// A slot's read buffer, allocated once per search and reused for every chunk its workers
+// read: a page-aligned read area of one chunk, with room just in front of it for the bytes
+// carried over from the previous chunk, so that every read lands aligned.
 
 #include <cstddef>
 #include <cstdlib>
@@ -11,18 +12,21 @@ namespace vantrel {
 class ChunkBuffer {
  public:
   ChunkBuffer() = default;
-  // Ends the process with the out-of-memory error when the bytes cannot be had.
-  static ChunkBuffer Allocate(std::size_t bytes);
+  // Zero-filled. Ends the process with the out-of-memory error when the bytes cannot be had.
+  static ChunkBuffer Allocate(std::size_t chunk, std::size_t carry);
 
-  char* Data() { return bytes_.get(); }
-  std::size_t Size() const { return size_; }
+  char* ReadArea() { return read_area_; }
+  std::size_t Chunk() const { return chunk_; }
+  std::size_t CarryRoom() const { return carry_room_; }
 
  private:
   struct Free {
     void operator()(char* bytes) const { std::free(bytes); }
   };
-  std::unique_ptr<char, Free> bytes_;
-  std::size_t size_ = 0;
+  std::unique_ptr<char, Free> block_;
+  char* read_area_ = nullptr;
+  std::size_t chunk_ = 0;
+  std::size_t carry_room_ = 0;
 };
 
 }  // namespace vantrel

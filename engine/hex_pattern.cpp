@@ -1,5 +1,6 @@
 #include "hex_pattern.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string_view>
 
@@ -30,15 +31,16 @@ Text ConvertRadix(const Text& digits, int32_t from_radix, int32_t to_radix) {
     value = TruncateToInt32(static_cast<double>(value) + (AlphabetPosition(digits[i]) - 1) * weight);
   }
 
+  // Digits come least significant first and are reversed at the end.
   Text result;
   double remaining = value;
   const double radix = to_radix;
   while (remaining - (radix - 1) > 1e-7) {
-    const auto digit = static_cast<std::size_t>(std::fmod(remaining, radix));
-    result.insert(result.begin(), kDigitAlphabet[digit]);
+    result.push_back(kDigitAlphabet[static_cast<std::size_t>(std::fmod(remaining, radix))]);
     remaining = std::floor(remaining / radix);
   }
-  if (remaining >= 0) result.insert(result.begin(), kDigitAlphabet[static_cast<std::size_t>(remaining)]);
+  if (remaining >= 0) result.push_back(kDigitAlphabet[static_cast<std::size_t>(remaining)]);
+  std::reverse(result.begin(), result.end());
   return result;
 }
 

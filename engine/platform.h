@@ -56,11 +56,13 @@ class ReadOnlyFile {
   ReadOnlyFile(const ReadOnlyFile&) = delete;
   ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
 
+  // For reading from start to end, which the system may read ahead for.
   bool Open(const std::string& path);
   bool IsOpen() const { return handle_ != kInvalid; }
-  std::optional<uint64_t> Size() const;
   // Bytes read (0 at the end), or -1 on a read error.
   int64_t Read(char* buffer, uint32_t count);
+  // Tells the system that a file goes on beyond its first chunk.
+  void ExpectLongRead();
 
  private:
   static constexpr intptr_t kInvalid = -1;  // INVALID_HANDLE_VALUE and a bad descriptor alike
@@ -84,6 +86,25 @@ class CriticalLock {
 
  private:
   alignas(16) unsigned char storage_[64];
+};
+
+// An auto-reset signal from one thread to another.
+class WakeEvent {
+ public:
+  WakeEvent();
+  ~WakeEvent();
+  WakeEvent(const WakeEvent&) = delete;
+  WakeEvent& operator=(const WakeEvent&) = delete;
+
+  void Set();
+  void Wait();
+  // Returns when set, after `milliseconds`, or (on Windows) as soon as input for the calling
+  // thread's windows is waiting, so that a waiting main thread can handle it at once.
+  void WaitOrInput(int32_t milliseconds);
+
+ private:
+  struct State;
+  std::unique_ptr<State> state_;
 };
 
 // Milliseconds since the system started, as GetTickCount read as a signed 32-bit value.

@@ -9,7 +9,10 @@
 
 #include <algorithm>
 #include <cerrno>
+// Not <chrono>: its micro sign has no GBK form, and every literal here is compiled to GBK.
+#include <condition_variable>
 #include <cstdio>
+#include <mutex>
 #include <new>
 #include <vector>
 
@@ -19,15 +22,34 @@ namespace vantrel::platform {
 namespace {
 
 // Directory 16, everything else archive 32, a leading dot hidden 2 ("." and ".." aside, as
-// on Windows). Links are followed as Windows follows them; one that leads nowhere is not listed.
-std::optional<uint32_t> AttributesOf(const std::string& folder, const char* name) {
-  struct stat info {};
-  const std::string path = folder + "/" + name;
-  if (stat(path.c_str(), &info) != 0) return std::nullopt;
-  uint32_t attributes = S_ISDIR(info.st_mode) ? kAttributeDirectory : kAttributeArchive;
+// on Windows). Links are followed as Windows follows them; one that leads nowhere is not
+// listed. The entry's own type spares a stat call for all but links and unknown types.
+std::optional<uint32_t> AttributesOf(const std::string& folder, const dirent& entry) {
+  const char* const name = entry.d_name;
+  bool directory = entry.d_type == DT_DIR;
+  if (entry.d_type == DT_LNK || entry.d_type == DT_UNKNOWN) {
+    struct stat info {};
+    const std::string path = folder + "/" + name;
+    if (stat(path.c_str(), &info) != 0) return std::nullopt;
+    directory = S_ISDIR(info.st_mode);
+  }
+  uint32_t attributes = directory ? kAttributeDirectory : kAttributeArchive;
   const std::string_view view(name);
   if (view.starts_with('.') && view != "." && view != "..") attributes |= kAttributeHidden;
   return attributes;
+}
+
+// Separators are found by the engine's own character-by-character rule, so a second byte
+// 0x5C of a double-byte character stays part of its name, as on Windows.
+void ToSystemSeparators(std::string& path) {
+  for (std::size_t i = 0; i < path.size(); ++i) {
+    if (static_cast<unsigned char>(path[i]) >= 0x80) {
+      ++i;
+    } else if (path[i] == '\\') {
+      path[i] = '/';
+    }
+  }
+  if (path.empty()) path = ".";
 }
 
 }  // namespace
@@ -56,7 +78,7 @@ bool FolderEnumeration::Start(const std::string& pattern, DirEntry& first) {
   auto state = std::make_unique<State>();
   while (const dirent* entry = readdir(dir)) {
     if (!everything && mask != entry->d_name) continue;
-    if (const auto attributes = AttributesOf(folder, entry->d_name)) {
+    if (const auto attributes = AttributesOf(folder, *entry)) {
       state->entries.push_back({entry->d_name, *attributes});
     }
   }
@@ -83,8 +105,12 @@ ReadOnlyFile::~ReadOnlyFile() {
 }
 
 bool ReadOnlyFile::Open(const std::string& path) {
+  // Reused by the thread, so that opening a file allocates nothing once it has grown.
+  thread_local std::string system_path;
+  system_path.assign(path);
+  ToSystemSeparators(system_path);
   // Non-blocking, so that a FIFO in the tree cannot hang the open; only regular files are kept.
-  const int fd = open(SystemPath(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  const int fd = open(system_path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return false;
   struct stat info {};
   if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
@@ -95,12 +121,6 @@ bool ReadOnlyFile::Open(const std::string& path) {
   return true;
 }
 
-std::optional<uint64_t> ReadOnlyFile::Size() const {
-  struct stat info {};
-  if (!IsOpen() || fstat(static_cast<int>(handle_), &info) != 0) return std::nullopt;
-  return static_cast<uint64_t>(info.st_size);
-}
-
 int64_t ReadOnlyFile::Read(char* buffer, uint32_t count) {
   for (;;) {
     const ssize_t got = read(static_cast<int>(handle_), buffer, count);
@@ -108,6 +128,8 @@ int64_t ReadOnlyFile::Read(char* buffer, uint32_t count) {
     if (errno != EINTR) return -1;
   }
 }
+
+void ReadOnlyFile::ExpectLongRead() { posix_fadvise(static_cast<int>(handle_), 0, 0, POSIX_FADV_SEQUENTIAL); }
 
 namespace {
 
@@ -144,6 +166,35 @@ CriticalLock::~CriticalLock() { pthread_mutex_destroy(reinterpret_cast<pthread_m
 void CriticalLock::lock() { pthread_mutex_lock(reinterpret_cast<pthread_mutex_t*>(storage_)); }
 void CriticalLock::unlock() { pthread_mutex_unlock(reinterpret_cast<pthread_mutex_t*>(storage_)); }
 
+struct WakeEvent::State {
+  std::mutex mutex;
+  std::condition_variable changed;
+  bool set = false;
+};
+
+WakeEvent::WakeEvent() : state_(std::make_unique<State>()) {}
+WakeEvent::~WakeEvent() = default;
+
+void WakeEvent::Set() {
+  {
+    const std::lock_guard<std::mutex> guard(state_->mutex);
+    state_->set = true;
+  }
+  state_->changed.notify_one();
+}
+
+void WakeEvent::Wait() {
+  std::unique_lock<std::mutex> lock(state_->mutex);
+  state_->changed.wait(lock, [this] { return state_->set; });
+  state_->set = false;
+}
+
+void WakeEvent::WaitOrInput(int32_t milliseconds) {
+  std::unique_lock<std::mutex> lock(state_->mutex);
+  state_->changed.wait_for(lock, std::chrono::milliseconds(std::max(milliseconds, 0)), [this] { return state_->set; });
+  state_->set = false;
+}
+
 int32_t TickCountMs() {
   timespec now{};
   clock_gettime(CLOCK_MONOTONIC, &now);
@@ -158,19 +209,10 @@ void SleepMs(int32_t milliseconds) {
   }
 }
 
-// Separators are found by the engine's own character-by-character rule, so a second byte
-// 0x5C of a double-byte character stays part of its name, as on Windows.
 std::string SystemPath(std::string_view path) {
   std::string result(path);
-  for (std::size_t i = 0; i < result.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(result[i]);
-    if (byte >= 0x80) {
-      ++i;
-    } else if (result[i] == '\\') {
-      result[i] = '/';
-    }
-  }
-  return result.empty() ? "." : result;
+  ToSystemSeparators(result);
+  return result;
 }
 
 std::optional<FolderIdentity> IdentifyFolder(const std::string& path) {

@@ -57,16 +57,10 @@ ReadOnlyFile::~ReadOnlyFile() {
 
 bool ReadOnlyFile::Open(const std::string& path) {
   const HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return false;
   handle_ = reinterpret_cast<intptr_t>(handle);
   return true;
-}
-
-std::optional<uint64_t> ReadOnlyFile::Size() const {
-  LARGE_INTEGER size{};
-  if (!IsOpen() || !GetFileSizeEx(AsHandle(handle_), &size)) return std::nullopt;
-  return static_cast<uint64_t>(size.QuadPart);
 }
 
 int64_t ReadOnlyFile::Read(char* buffer, uint32_t count) {
@@ -74,6 +68,8 @@ int64_t ReadOnlyFile::Read(char* buffer, uint32_t count) {
   if (!ReadFile(AsHandle(handle_), buffer, count, &got, nullptr)) return -1;
   return got;
 }
+
+void ReadOnlyFile::ExpectLongRead() {}  // the open's sequential-scan flag already says so
 
 namespace {
 
@@ -110,6 +106,24 @@ CriticalLock::CriticalLock() { InitializeCriticalSection(new (storage_) CRITICAL
 CriticalLock::~CriticalLock() { DeleteCriticalSection(reinterpret_cast<CRITICAL_SECTION*>(storage_)); }
 void CriticalLock::lock() { EnterCriticalSection(reinterpret_cast<CRITICAL_SECTION*>(storage_)); }
 void CriticalLock::unlock() { LeaveCriticalSection(reinterpret_cast<CRITICAL_SECTION*>(storage_)); }
+
+struct WakeEvent::State {
+  UniqueKernelHandle event{CreateEventA(nullptr, FALSE, FALSE, nullptr)};
+};
+
+WakeEvent::WakeEvent() : state_(std::make_unique<State>()) {}
+WakeEvent::~WakeEvent() = default;
+
+void WakeEvent::Set() { SetEvent(state_->event.Get()); }
+
+void WakeEvent::Wait() { WaitForSingleObject(state_->event.Get(), INFINITE); }
+
+void WakeEvent::WaitOrInput(int32_t milliseconds) {
+  const HANDLE event = state_->event.Get();
+  // MWMO_INPUTAVAILABLE: also input that was already seen but not yet handled.
+  MsgWaitForMultipleObjectsEx(1, &event, milliseconds < 0 ? 0 : static_cast<DWORD>(milliseconds), QS_ALLINPUT,
+                              MWMO_INPUTAVAILABLE);
+}
 
 int32_t TickCountMs() { return static_cast<int32_t>(GetTickCount()); }
 

@@ -9,8 +9,8 @@
 
 namespace vantrel {
 
-// Starts entry(parameter) on a detached thread at the given priority (1: above normal).
-// False when the thread could not be started.
+// Runs entry(parameter) on a worker thread at the given priority (1: above normal) without
+// waiting for it: the slot's parked thread for a slot index. False when no thread could run it.
 bool StartWorkerThread(platform::ThreadEntry entry, int32_t parameter, int32_t priority);
 
 // The thread entry the drivers pass; its parameter is the slot index.
@@ -24,8 +24,5 @@ void ScanSlotFile(int32_t slot);
 // The listed text: name with a leading folder removed once (ASCII case ignored), so that
 // folder + result is the file's path again.
 Text ResultText(const Text& name, const Text& folder);
-
-// Counts one worker of the batch as done, under CounterLock.
-void CountFinished();
 
 }  // namespace vantrel

@@ -29,12 +29,13 @@ void PrepareSearch(SearchHost& host) {
   // A stop pressed too late for the previous search must not end this one.
   StopRequested = 0;
   PatternBytes = host.IsTextMode() ? host.ReadTextPattern() : HexTextToBytes(host.ReadHexPattern());
+  PatternFinder = ByteFinder(PatternBytes);
 
   // Each buffer also holds the tail carried from one chunk to the next.
   const std::size_t carried = PatternBytes.empty() ? 0 : PatternBytes.size() - 1;
   SlotBuffers.Reset(SlotCount);
   for (int32_t k = 1; k <= SlotCount; ++k) {
-    SlotBuffers.At(k) = ChunkBuffer::Allocate(static_cast<std::size_t>(ChunkSize) + carried);
+    SlotBuffers.At(k) = ChunkBuffer::Allocate(static_cast<std::size_t>(ChunkSize), carried);
   }
   SlotFiles.Reset(SlotCount);
   if (!CounterLock) CounterLock = CreateCounterLock();

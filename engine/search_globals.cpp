@@ -27,6 +27,7 @@ void InitGlobals() {
 void FreeGlobals() {
   Text().swap(SearchFolder);
   ByteString().swap(PatternBytes);
+  PatternFinder = ByteFinder();
   SlotBuffers.Reset(0);
   SlotFiles.Reset(0);
   // A worker counts itself finished inside the lock, so it may still be leaving it when the

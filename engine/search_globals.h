@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "ansi_text.h"
+#include "byte_search.h"
 #include "chunk_buffer.h"
 #include "one_based_array.h"
 #include "platform.h"
@@ -24,6 +25,7 @@ inline int32_t ChunkSize = 0;                   // bytes read from a file at a t
 inline int32_t SlotCount = 0;                   // worker slots, so files scanned at once
 inline int32_t NoMoreFiles = 0;                 // the single-folder enumeration has ended
 inline ByteString PatternBytes;
+inline ByteFinder PatternFinder;                // PatternBytes, prepared for scanning
 inline OneBasedArray<ChunkBuffer> SlotBuffers;  // room for one chunk plus the carried tail
 inline OneBasedArray<Text> SlotFiles;           // a bare name, or a path when it holds a backslash
 inline std::atomic<int32_t> StopRequested{0};
