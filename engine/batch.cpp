@@ -21,9 +21,10 @@ WorkerStarter g_starter = StartWorkerThread;
 // counts before it reads it, so one of the two always sees the other.
 std::atomic<int32_t> g_awaited{std::numeric_limits<int32_t>::max()};
 
+// Never destroyed: a worker may still be setting it while the process ends.
 platform::WakeEvent& BatchDone() {
-  static platform::WakeEvent event;
-  return event;
+  static auto* const event = new platform::WakeEvent();
+  return *event;
 }
 
 }  // namespace
@@ -44,13 +45,11 @@ void WaitForBatch(int32_t started, SearchHost& host) {
   g_awaited.store(std::numeric_limits<int32_t>::max());
 }
 
+// The wake stays inside the lock, so that a worker is done with everything shared once it
+// leaves the lock, which is what FreeGlobals waits for.
 void CountFinished() {
-  int32_t finished = 0;
-  {
-    const std::lock_guard<platform::CriticalLock> guard(*CounterLock);
-    finished = FinishedCount.fetch_add(1) + 1;
-  }
-  if (finished >= g_awaited.load()) BatchDone().Set();
+  const std::lock_guard<platform::CriticalLock> guard(*CounterLock);
+  if (FinishedCount.fetch_add(1) + 1 >= g_awaited.load()) BatchDone().Set();
 }
 
 }  // namespace vantrel
