@@ -4,6 +4,7 @@
 #include <limits>
 #include <mutex>
 
+#include "parked_workers.h"
 #include "scan_worker.h"
 #include "search_globals.h"
 #include "search_host.h"
@@ -13,6 +14,8 @@ namespace {
 
 constexpr int32_t kAboveNormalPriority = 1;
 constexpr int32_t kPollMs = 10;
+constexpr int32_t kJobsWaitingMs = 2;
+
 
 WorkerStarter g_starter = StartWorkerThread;
 
@@ -38,9 +41,13 @@ void StartSlotWorker(int32_t slot, SearchHost& host) {
 
 void WaitForBatch(int32_t started, SearchHost& host) {
   g_awaited.store(started);
+  // While jobs still wait for a thread, their runners may be stuck on a slow disk: look again
+  // soon, and give each waiting job a thread of its own.
+  int32_t slice_ms = kJobsWaitingMs;
   while (FinishedCount.load() < started) {
-    BatchDone().WaitOrInput(kPollMs);
+    BatchDone().WaitOrInput(slice_ms);
     host.PumpMessages();
+    slice_ms = WakeForWaitingJobs(kAboveNormalPriority) ? kJobsWaitingMs : kPollMs;
   }
   g_awaited.store(std::numeric_limits<int32_t>::max());
 }

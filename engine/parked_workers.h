@@ -1,7 +1,14 @@
 #pragma once
-// Worker threads that wait between files instead of ending: starting a thread costs tens of
-// microseconds natively and about a millisecond under Wine, handing a file to a waiting one
-// a few microseconds.
+// Worker threads that wait between files instead of ending. Starting a thread costs tens of
+// microseconds natively and about a millisecond under Wine; waking one costs a few
+// microseconds, and a thread already running costs nothing.
+//
+// Each slot has its own thread, created when first needed and kept for the life of the
+// process. A slot's job is published, and at most one thread per processor is woken for the
+// published jobs: a running thread takes the next published job, whichever slot's it is,
+// before it waits again. So a batch of small files costs a few wake-ups instead of one per
+// file. When published jobs are left waiting (their runners are blocked reading a slow disk),
+// WakeForWaitingJobs wakes every slot's thread, as one thread per slot would have run.
 
 #include <cstdint>
 
@@ -9,9 +16,12 @@
 
 namespace vantrel {
 
-// Runs entry(slot) on the slot's own waiting thread, which is started (at `priority`) the first
-// time the slot is used and kept for the life of the process. The caller does not wait. False
-// when the thread could not be started. A slot's previous job must have finished.
+// Publishes entry(slot) to run on a worker thread (started at `priority` when one has to be
+// created). The caller does not wait. False when no thread could take it: then it will not
+// run. A slot's previous job must have finished.
 bool RunOnParkedWorker(platform::ThreadEntry entry, int32_t slot, int32_t priority);
+
+// Wakes a thread for every job still waiting for one. True when one was waiting.
+bool WakeForWaitingJobs(int32_t priority);
 
 }  // namespace vantrel
