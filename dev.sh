@@ -199,38 +199,77 @@ cmd_build_win() {
   build build/win
 }
 
+# Files for the headless run's demo search, in the prefix's C: drive (C:\vantrel-demo).
+make_demo_folder() {
+  local demo="$WINEPREFIX/drive_c/vantrel-demo"
+  rm -rf "$demo"
+  mkdir -p "$demo/文档/旧版" "$demo/图片"
+  printf 'Lumora 项目说明\n' > "$demo/说明.txt"
+  printf 'release notes: Lumora 2.1\n' > "$demo/notes.md"
+  printf 'nothing to see\n' > "$demo/todo.txt"
+  printf '\x89PNG....Lumora' > "$demo/图片/封面.png"
+  printf '会议纪要 Lumora\n' > "$demo/文档/会议纪要.txt"
+  printf 'Lumora v1\n' > "$demo/文档/旧版/readme.txt"
+  printf 'other\n' > "$demo/文档/预算.xls"
+}
+
+first_free_display() {
+  local n
+  for n in $(seq 99 -1 70); do
+    [[ -e "/tmp/.X11-unix/X$n" || -e "/tmp/.X$n-lock" ]] || { echo "$n"; return 0; }
+  done
+  return 1
+}
+
 cmd_run() {
   cmd_build_win
   local exe="$ROOT/build/win/app/Vantrel.exe"
-  if [[ ! -f "$exe" ]]; then
-    echo "build/win/app/Vantrel.exe does not exist yet: the window is not there yet."
-    return 0
-  fi
+  local driver="$ROOT/build/win/tests/ui/vantrel_window_driver.exe"
   "$WINE_RUN" --prepare
   if [[ -n "${DISPLAY:-}" ]]; then
     "$WINE_RUN" "$exe"
     return
   fi
 
-  local display=:99 xvfb_pid=""
-  if [[ ! -e /tmp/.X11-unix/X99 ]]; then
-    Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
-    xvfb_pid=$!
-    sleep 1
+  # No display: a virtual one, a demo search, a screenshot of the window, then close it.
+  local shot="$ROOT/build/screenshot.png" n xvfb_pid
+  n="$(first_free_display)" || die "no free X display number for Xvfb"
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+  xvfb_pid=$!
+  # shellcheck disable=SC2064
+  trap "kill $xvfb_pid 2>/dev/null || true" EXIT
+  while [[ ! -e "/tmp/.X11-unix/X$n" ]]; do
+    kill -0 "$xvfb_pid" 2>/dev/null || die "Xvfb did not start"
+    sleep 0.1
+  done
+  export DISPLAY=":$n"
+  # Xvfb has no window manager: Wine draws the caption itself while this is set.
+  "$WINE_RUN" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+  make_demo_folder
+
+  "$WINE_RUN" "$exe" </dev/null >"$ROOT/build/run.log" 2>&1 &
+  local app_pid=$! place
+  if [[ "${VANTREL_RUN_DEMO:-1}" == 1 ]]; then
+    place="$("$WINE_RUN" "$driver" 'C:\vantrel-demo' Lumora </dev/null 2>>"$ROOT/build/run.log")"
+  else
+    place="$("$WINE_RUN" "$driver" </dev/null 2>>"$ROOT/build/run.log")"
   fi
-  export DISPLAY="$display"
-  "$WINE_RUN" "$exe" </dev/null >build/run.log 2>&1 &
-  local app_pid=$!
-  sleep "${VANTREL_SHOT_DELAY:-5}"
-  import -window root "$ROOT/build/screenshot.png"
-  echo "screenshot: $ROOT/build/screenshot.png (program output: build/run.log)"
+  local x y w h
+  read -r x y w h <<< "$place"
+  [[ -n "${h:-}" ]] || die "the window did not appear (see build/run.log)"
+  import -window root -crop "${w}x${h}+${x}+${y}" +repage "$shot"
+  echo "screenshot: $shot (the window at ${x},${y}, ${w}x${h}; program output: build/run.log)"
+
+  "$WINE_RUN" "$driver" --close </dev/null >/dev/null 2>&1
+  local rc=0
+  wait "$app_pid" || rc=$?
+  echo "Vantrel.exe exited with code $rc"
+  "$WINE_RUN" reg delete 'HKCU\Software\Wine\X11 Driver' /v Decorated /f >/dev/null 2>&1 || true
   "$WINE_RUN" --stop
-  kill "$app_pid" 2>/dev/null || true
-  wait "$app_pid" 2>/dev/null || true
-  if [[ -n "$xvfb_pid" ]]; then
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-  fi
+  kill "$xvfb_pid" 2>/dev/null || true
+  wait "$xvfb_pid" 2>/dev/null || true
+  trap - EXIT
+  return "$rc"
 }
 
 case "${1:-}" in
