@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 #include <shlobj.h>
 
 #include <atomic>
@@ -34,6 +35,26 @@ BOOL CALLBACK InspectChild(HWND child, LPARAM raw) {
   return TRUE;
 }
 
+Text LastName(Text path) {
+  if (path.ends_with("\\")) path.pop_back();
+  return path.substr(path.rfind('\\') + 1);
+}
+
+// The text of the tree's selected item, as the dialog shows it.
+Text SelectedTreeItem(HWND dialog) {
+  const HWND tree = FindWindowExA(dialog, nullptr, WC_TREEVIEWA, nullptr);
+  const auto item = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+  if (tree == nullptr || item == nullptr) return Text();
+  char text[MAX_PATH] = {};
+  TVITEMA query{};
+  query.mask = TVIF_TEXT;
+  query.hItem = item;
+  query.pszText = text;
+  query.cchTextMax = sizeof(text);
+  SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&query));
+  return text;
+}
+
 // Wine's dialog shows no edit field for BIF_EDITBOX, so only the title is looked for.
 // Waits for the dialog on the given thread, notes what it shows, then answers it: with the
 // folder selected and OK, or with Cancel when no folder is given.
@@ -46,7 +67,11 @@ std::thread AnswerDialog(DWORD dialog_thread, const Text* folder, DialogSeen& se
     }
     EnumChildWindows(dialog, InspectChild, reinterpret_cast<LPARAM>(&seen));
     if (folder != nullptr) {
-      SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(folder->c_str()));
+      // The dialog may still be filling its tree: select until the tree shows the folder.
+      while (SelectedTreeItem(dialog) != LastName(*folder)) {
+        SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(folder->c_str()));
+        Sleep(10);
+      }
       PostMessageA(dialog, WM_COMMAND, IDOK, 0);
     } else {
       PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
