@@ -55,24 +55,24 @@ void AddListItems(HWND list, std::span<const ListItem> items, int selected) {
   if (row_height > 0) SendMessageA(list, CB_SETITEMHEIGHT, 0, row_height + 1);
 }
 
-void Prepare(HWND control, const ControlSpec& spec) {
-  switch (spec.kind) {
+void Prepare(HWND control, const ControlRow& row) {
+  switch (row.kind) {
     case ControlKind::kEdit:
       SendMessageA(control, EM_SETLIMITTEXT, 0, 0);  // 0: as long as the system allows
       break;
     case ControlKind::kDropDownList:
-      if (spec.id == ControlId::组合框_单线内存) AddListItems(control, ChunkSizeItems(), kChunkSizeStartIndex);
-      if (spec.id == ControlId::组合框_最大线程组) AddListItems(control, ThreadCountItems(), kThreadCountStartIndex);
+      if (row.id == ControlId::组合框_单线内存) AddListItems(control, ChunkSizeItems(), kChunkSizeStartIndex);
+      if (row.id == ControlId::组合框_最大线程组) AddListItems(control, ThreadCountItems(), kThreadCountStartIndex);
       break;
     case ControlKind::kRadioButton:
-      if (spec.id == ControlId::单选框_文本) SendMessageA(control, BM_SETCHECK, BST_CHECKED, 0);
+      if (row.id == ControlId::单选框_文本) SendMessageA(control, BM_SETCHECK, BST_CHECKED, 0);
       break;
     case ControlKind::kListView:
       // The standard tip shows a row's whole text when it does not fit.
       SendMessageA(control, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_INFOTIP, LVS_EX_INFOTIP);
       break;
     case ControlKind::kStatusBar: {
-      // Part 0 runs to 450 pixels, beyond the window's width, so part 1 is never seen.
+      // The bar's part 0 runs to 450 pixels, beyond the window's width, so part 1 is never seen.
       const int edges[] = {kStatusPart0Right, -1};
       SendMessageA(control, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(edges));
       break;
@@ -84,14 +84,14 @@ void Prepare(HWND control, const ControlSpec& spec) {
 
 }  // namespace
 
-HWND CreateControl(const ControlSpec& spec, HWND parent, HINSTANCE instance) {
-  const KindTraits traits = TraitsOf(spec.kind);
-  const HWND control = CreateWindowExA(traits.ex_style | spec.ex_style, traits.window_class, spec.text,
-                                       traits.style | spec.style, spec.x, spec.y, spec.width, spec.height, parent,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
+HWND CreateControl(const ControlRow& row, HWND parent, HINSTANCE instance) {
+  const KindTraits traits = TraitsOf(row.kind);
+  const HWND control = CreateWindowExA(traits.ex_style | row.ex_style, traits.window_class, row.text,
+                                       traits.style | row.style, row.x, row.y, row.width, row.height, parent,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance, nullptr);
   if (control == nullptr) return nullptr;
   SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-  Prepare(control, spec);
+  Prepare(control, row);
   return control;
 }
 

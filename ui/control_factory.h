@@ -9,6 +9,6 @@ namespace vantrel::ui {
 
 // The control as a child of parent, with the default GUI font and its start items; null
 // when Windows refuses it.
-HWND CreateControl(const ControlSpec& spec, HWND parent, HINSTANCE instance);
+HWND CreateControl(const ControlRow& row, HWND parent, HINSTANCE instance);
 
 }  // namespace vantrel::ui

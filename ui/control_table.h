@@ -44,7 +44,7 @@ inline constexpr ControlId kMainWindow{0};
 
 enum class ControlKind { kEdit, kFrame, kPushButton, kDropDownList, kLabel, kCheckBox, kRadioButton, kListView, kStatusBar };
 
-struct ControlSpec {
+struct ControlRow {
   ControlId id;
   ControlKind kind;
   ControlId container;
@@ -54,8 +54,8 @@ struct ControlSpec {
   DWORD ex_style = 0;
 };
 
-std::span<const ControlSpec> ControlTable();
-const ControlSpec& SpecOf(ControlId id);
+std::span<const ControlRow> ControlTable();
+const ControlRow& RowOf(ControlId id);
 // 0 for the table's first control.
 inline int TableIndex(ControlId id) { return static_cast<int>(id) - static_cast<int>(ControlId::编辑框_目录路径); }
 

@@ -141,12 +141,12 @@ bool MainWindow::CreateControls() {
   // Window-level controls first, in table order, then the frames' controls in table order:
   // each container's children then stack in the table's order.
   for (const bool in_frames : {false, true}) {
-    for (const ControlSpec& spec : ControlTable()) {
-      if ((spec.container != kMainWindow) != in_frames) continue;
-      const HWND parent = in_frames ? Control(spec.container) : handle;
-      const HWND control = CreateControl(spec, parent, instance_);
+    for (const ControlRow& row : ControlTable()) {
+      if ((row.container != kMainWindow) != in_frames) continue;
+      const HWND parent = in_frames ? Control(row.container) : handle;
+      const HWND control = CreateControl(row, parent, instance_);
       if (control == nullptr) return false;
-      controls_[static_cast<std::size_t>(TableIndex(spec.id))] = control;
+      controls_[static_cast<std::size_t>(TableIndex(row.id))] = control;
     }
   }
   HookPressEvents(*this);

@@ -157,8 +157,8 @@ TEST_F(WindowTest, SiblingsStackInTableOrder) {
   for (const ControlId container : {ui::kMainWindow, 外形框1, 外形框2, 外形框3}) {
     const HWND parent = container == ui::kMainWindow ? Main() : Control(container);
     std::vector<HWND> expected;
-    for (const ui::ControlSpec& spec : ui::ControlTable()) {
-      if (spec.container == container) expected.push_back(Control(spec.id));
+    for (const ui::ControlRow& row : ui::ControlTable()) {
+      if (row.container == container) expected.push_back(Control(row.id));
     }
     std::vector<HWND> actual;
     for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -170,9 +170,9 @@ TEST_F(WindowTest, SiblingsStackInTableOrder) {
 
 TEST_F(WindowTest, EveryControlWithTextUsesTheDefaultGuiFont) {
   const auto font = reinterpret_cast<LRESULT>(GetStockObject(DEFAULT_GUI_FONT));
-  for (const ui::ControlSpec& spec : ui::ControlTable()) {
-    if (spec.kind == ui::ControlKind::kFrame) continue;  // a frame shows no text
-    EXPECT_EQ(SendMessageA(Control(spec.id), WM_GETFONT, 0, 0), font) << static_cast<int>(spec.id);
+  for (const ui::ControlRow& row : ui::ControlTable()) {
+    if (row.kind == ui::ControlKind::kFrame) continue;  // a frame shows no text
+    EXPECT_EQ(SendMessageA(Control(row.id), WM_GETFONT, 0, 0), font) << static_cast<int>(row.id);
   }
 }
 
