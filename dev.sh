@@ -6,6 +6,8 @@
 #   ./dev.sh build-win   cross-build the Windows binaries only (build/win)
 #   ./dev.sh run         build and start build/win/app/Vantrel.exe under Wine;
 #                        without DISPLAY, on Xvfb with a screenshot
+#   ./dev.sh bench [LABEL]  also install the benchmark's peers, then run bench/run.sh:
+#                        vantrel-find against grep, rg and ugrep, results in bench/results/
 #
 # VANTREL_SUITES=asan,tsan,win picks the suites `test` runs (default: all).
 set -euo pipefail
@@ -21,6 +23,8 @@ TOOLCHAIN="$ROOT/cmake/mingw-w64-x86_64.cmake"
 
 PACKAGES=(cmake ninja-build g++ mingw-w64 g++-mingw-w64-x86-64-posix wine wine64
           locales googletest xvfb imagemagick fonts-wqy-microhei)
+# Only `bench` needs these, so `test` does not check for them.
+BENCH_PACKAGES=(ripgrep ugrep python3 time)
 
 log() { printf '\n==> %s\n' "$*"; }
 die() { printf 'dev.sh: %s\n' "$*" >&2; exit 1; }
@@ -31,7 +35,7 @@ have_zh_locale() { locale -a 2>/dev/null | grep -qix 'zh_CN\.utf-\?8'; }
 
 missing_packages() {
   local pkg status
-  for pkg in "${PACKAGES[@]}"; do
+  for pkg in "$@"; do
     status="$(dpkg-query -W -f='${db:Status-Status}' "$pkg" 2>/dev/null || true)"
     [[ "$status" == installed ]] || printf '%s\n' "$pkg"
   done
@@ -40,7 +44,7 @@ missing_packages() {
 ensure_tools() {
   local missing=()
   if command -v dpkg-query >/dev/null; then
-    mapfile -t missing < <(missing_packages)
+    mapfile -t missing < <(missing_packages "${PACKAGES[@]}")
   fi
   local need_locale=0
   have_zh_locale || need_locale=1
@@ -72,6 +76,18 @@ ensure_tools() {
     locale-gen
     have_zh_locale || die "zh_CN.UTF-8 locale still missing after locale-gen"
   fi
+}
+
+ensure_bench_tools() {
+  local missing=()
+  command -v dpkg-query >/dev/null || return 0
+  mapfile -t missing < <(missing_packages "${BENCH_PACKAGES[@]}")
+  [[ ${#missing[@]} -eq 0 ]] && return 0
+  [[ $EUID -eq 0 ]] || die "missing packages: ${missing[*]}; run once as root to install them"
+  log "installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update
+  apt-get install -y "${missing[@]}"
 }
 
 # ---------------------------------------------------------------- build ----
@@ -272,11 +288,21 @@ cmd_run() {
   return "$rc"
 }
 
+# ------------------------------------------------------------ benchmark ----
+
+cmd_bench() {
+  # ensure_tools too: the Windows build is timed under Wine, which needs the zh_CN locale.
+  ensure_tools
+  ensure_bench_tools
+  exec "$ROOT/bench/run.sh" "$@"
+}
+
 case "${1:-}" in
   test)      cmd_test ;;
   build-win) cmd_build_win ;;
   run)       cmd_run ;;
+  bench)     shift; cmd_bench "$@" ;;
   *)
-    echo "usage: $0 test | build-win | run" >&2
+    echo "usage: $0 test | build-win | run | bench [LABEL]" >&2
     exit 2 ;;
 esac
