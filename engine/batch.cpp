@@ -15,6 +15,11 @@ namespace {
 constexpr int32_t kAboveNormalPriority = 1;
 constexpr int32_t kPollMs = 10;
 constexpr int32_t kJobsWaitingMs = 2;
+// Below this many bytes in a slice, the running workers are waiting on the disk rather than
+// using the processors (half a gigabyte a second), and more threads would help.
+constexpr int64_t kSlowSliceBytes = 1 << 20;
+
+std::atomic<int64_t> g_bytes_read{0};
 
 
 WorkerStarter g_starter = StartWorkerThread;
@@ -42,15 +47,21 @@ void StartSlotWorker(int32_t slot, SearchHost& host) {
 void WaitForBatch(int32_t started, SearchHost& host) {
   g_awaited.store(started);
   // While jobs still wait for a thread, their runners may be stuck on a slow disk: look again
-  // soon, and give each waiting job a thread of its own.
+  // soon, and when little was read meanwhile, give each waiting job a thread of its own.
   int32_t slice_ms = kJobsWaitingMs;
+  int64_t read_before = g_bytes_read.load(std::memory_order_relaxed);
   while (FinishedCount.load() < started) {
     BatchDone().WaitOrInput(slice_ms);
     host.PumpMessages();
-    slice_ms = WakeForWaitingJobs(kAboveNormalPriority) ? kJobsWaitingMs : kPollMs;
+    const int64_t read_now = g_bytes_read.load(std::memory_order_relaxed);
+    const bool slow = read_now - read_before < kSlowSliceBytes;
+    read_before = read_now;
+    slice_ms = (!slow || WakeForWaitingJobs(kAboveNormalPriority)) ? kJobsWaitingMs : kPollMs;
   }
   g_awaited.store(std::numeric_limits<int32_t>::max());
 }
+
+void CountBytesRead(int64_t bytes) { g_bytes_read.fetch_add(bytes, std::memory_order_relaxed); }
 
 // The wake stays inside the lock, so that a worker is done with everything shared once it
 // leaves the lock, which is what FreeGlobals waits for.

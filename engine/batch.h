@@ -23,6 +23,10 @@ void SetWorkerStarter(WorkerStarter starter);  // nullptr: StartWorkerThread aga
 // which is when the workers' rows reach the list.
 void WaitForBatch(int32_t started, SearchHost& host);
 
+// Counts bytes the workers have read, which tells the wait whether they are held up by the
+// disk (few bytes) or busy with the processor (many).
+void CountBytesRead(int64_t bytes);
+
 // Counts one worker of the batch as done, under CounterLock, and wakes the wait at the last.
 void CountFinished();
 

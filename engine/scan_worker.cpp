@@ -26,6 +26,7 @@ bool FileHoldsPattern(const Text& path, const ByteFinder& finder, std::size_t pa
   for (bool first = true;; first = false) {
     const int64_t got = file.Read(area, static_cast<uint32_t>(chunk));
     if (got <= 0) return false;  // the end, or a read error: treated alike
+    CountBytesRead(got);
     const std::string_view window(area - carried, carried + static_cast<std::size_t>(got));
     if (finder.FoundIn(window)) return true;
     // Files do not return short reads before their end.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 
@@ -30,20 +31,38 @@ TEST(ByteFinder, FindsPlainByteSequences) {
   for (const auto& c : cases) EXPECT_EQ(ByteFinder(c.needle).FoundIn(c.haystack), c.found) << c.name;
 }
 
-// The block scan against the standard library's search over many small random cases, on a
-// small alphabet so that partial matches are frequent.
+// The block scans against the standard library's search over many random cases: short
+// haystacks on a tiny alphabet, where partial matches are frequent and the rare bytes common,
+// and long ones on a wide alphabet, where the rare-byte rounds run and switch gears.
 TEST(ByteFinder, AgreesWithAPlainSearch) {
-  std::mt19937 random(12345);
-  const auto text = [&](std::size_t length) {
-    std::string bytes(length, '\0');
-    for (char& c : bytes) c = "ab\0\xFF"[random() % 4];
-    return bytes;
+  struct Mix {
+    const char* name;
+    std::string_view alphabet;
+    std::size_t max_haystack;
+    int cases;
   };
-  for (int i = 0; i < 20000; ++i) {
-    const std::string haystack = text(random() % 70);
-    const std::string needle = text(1 + random() % 6);
-    const bool expected = haystack.find(needle) != std::string::npos;
-    ASSERT_EQ(ByteFinder(needle).FoundIn(haystack), expected) << "case " << i;
+  const Mix mixes[] = {
+      {"short, tiny alphabet", std::string_view("ab\0\xFF", 4), 70, 20000},
+      {"long, wide alphabet", "abcdefghijklmnopqrstuvwxyz0123456789 Q", 3000, 3000},
+      {"long, tiny alphabet", "abQ", 3000, 3000},
+  };
+  std::mt19937 random(12345);
+  for (const auto& mix : mixes) {
+    const auto text = [&](std::size_t length) {
+      std::string bytes(length, '\0');
+      for (char& c : bytes) c = mix.alphabet[random() % mix.alphabet.size()];
+      return bytes;
+    };
+    for (int i = 0; i < mix.cases; ++i) {
+      std::string haystack = text(random() % mix.max_haystack);
+      const std::string needle = text(1 + random() % 6);
+      if (!haystack.empty() && random() % 2 == 0) {  // plant it somewhere, often near the end
+        const std::size_t at = std::min(haystack.size() - 1, haystack.size() - random() % 40);
+        haystack.replace(at, needle.size(), needle);
+      }
+      const bool expected = haystack.find(needle) != std::string::npos;
+      ASSERT_EQ(ByteFinder(needle).FoundIn(haystack), expected) << mix.name << ", case " << i;
+    }
   }
 }
 
