@@ -15,12 +15,12 @@ namespace {
 constexpr int32_t kAboveNormalPriority = 1;
 constexpr int32_t kPollMs = 10;
 constexpr int32_t kJobsWaitingMs = 2;
+
 // Below this many bytes in a slice, the running workers are waiting on the disk rather than
 // using the processors (half a gigabyte a second), and more threads would help.
 constexpr int64_t kSlowSliceBytes = 1 << 20;
 
 std::atomic<int64_t> g_bytes_read{0};
-
 
 WorkerStarter g_starter = StartWorkerThread;
 

@@ -10,7 +10,7 @@
 namespace vantrel {
 
 // Runs entry(parameter) on a worker thread at the given priority (1: above normal) without
-// waiting for it: the slot's parked thread for a slot index. False when no thread could run it.
+// waiting for it: a parked worker thread for a slot index. False when no thread could run it.
 bool StartWorkerThread(platform::ThreadEntry entry, int32_t parameter, int32_t priority);
 
 // The thread entry the drivers pass; its parameter is the slot index.
