@@ -23,12 +23,20 @@ std::atomic<FatalMessageSink> g_sink{nullptr};
 
 }  // namespace
 
+// Built by appending: GCC 12 warns falsely (-Wrestrict) about a literal + string + literal.
 void FatalRuntimeError(RuntimeError error) {
-  Die("发生运行时错误 " + std::to_string(static_cast<int>(error)) + "，程序将退出。");
+  std::string message = "发生运行时错误 ";
+  message += std::to_string(static_cast<int>(error));
+  message += "，程序将退出。";
+  Die(message);
 }
 
 void FatalOutOfMemory(std::size_t bytes) {
-  Die(bytes == 0 ? std::string("分配内存失败!") : "分配 " + std::to_string(bytes) + " 字节内存失败!");
+  if (bytes == 0) Die("分配内存失败!");
+  std::string message = "分配 ";
+  message += std::to_string(bytes);
+  message += " 字节内存失败!";
+  Die(message);
 }
 
 void FatalError(const std::string& message) { Die(message); }

@@ -5,6 +5,8 @@
 #include <atomic>
 #include <thread>
 
+#include "shared_scan.h"
+
 namespace vantrel {
 namespace {
 
@@ -21,7 +23,7 @@ struct Job {
 struct SlotThread {
   platform::WakeEvent wake;
   std::atomic<bool> parked{false};  // waiting on `wake`; whoever clears it must set `wake`
-  bool started = false;             // main thread only
+  std::atomic<bool> started{false};
 };
 
 struct Pool {
@@ -74,7 +76,15 @@ void RunJobs(int32_t own_slot) {
   for (;;) {
     platform::ThreadEntry entry = nullptr;
     int32_t slot = 0;
-    while (ClaimJob(own_slot, entry, slot) || AwaitNextJob(own_slot, entry, slot)) entry(slot);
+    if (ClaimJob(own_slot, entry, slot)) {
+      entry(slot);
+      continue;
+    }
+    if (HelpWithOfferedScan()) continue;
+    if (AwaitNextJob(own_slot, entry, slot)) {
+      entry(slot);
+      continue;
+    }
 
     self.parked.store(true);
     pool.running.fetch_sub(1);
@@ -125,6 +135,19 @@ bool RunOnParkedWorker(platform::ThreadEntry entry, int32_t slot, int32_t priori
   // No thread at all could be had; unless one took the job meanwhile, it will never run.
   bool expected = true;
   return !job.published.compare_exchange_strong(expected, false);
+}
+
+void WakeIdleWorker() {
+  Pool& pool = ThePool();
+  if (pool.running.load() >= pool.runners) return;
+  for (int32_t k = 1; k <= kMaxSlots; ++k) {
+    SlotThread& thread = pool.threads[static_cast<std::size_t>(k)];
+    if (thread.started.load() && thread.parked.exchange(false)) {
+      pool.running.fetch_add(1);
+      thread.wake.Set();
+      return;
+    }
+  }
 }
 
 bool WakeForWaitingJobs(int32_t priority) {

@@ -7,7 +7,7 @@
 // process. A slot's job is published, and at most one thread per processor is woken for the
 // published jobs: a running thread takes the next published job, whichever slot's it is,
 // before it waits again. So a batch of small files costs a few wake-ups instead of one per
-// file. When published jobs are left waiting (their runners are blocked reading a slow disk),
+// file. A thread without a job helps with a large file another thread scans, if one is offered. When published jobs are left waiting (their runners are blocked reading a slow disk),
 // WakeForWaitingJobs wakes every slot's thread, as one thread per slot would have run.
 
 #include <cstdint>
@@ -23,5 +23,8 @@ bool RunOnParkedWorker(platform::ThreadEntry entry, int32_t slot, int32_t priori
 
 // Wakes a thread for every job still waiting for one. True when one was waiting.
 bool WakeForWaitingJobs(int32_t priority);
+
+// Wakes a parked thread, when fewer than one per processor run, to help with a large file.
+void WakeIdleWorker();
 
 }  // namespace vantrel

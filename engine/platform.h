@@ -59,8 +59,11 @@ class ReadOnlyFile {
   // For reading from start to end, which the system may read ahead for.
   bool Open(const std::string& path);
   bool IsOpen() const { return handle_ != kInvalid; }
+  std::optional<uint64_t> Size() const;
   // Bytes read (0 at the end), or -1 on a read error.
   int64_t Read(char* buffer, uint32_t count);
+  // The same from a given offset; the file's position is not to be relied on afterwards.
+  int64_t ReadAt(char* buffer, uint32_t count, uint64_t offset);
   // Tells the system that a file goes on beyond its first chunk.
   void ExpectLongRead();
 

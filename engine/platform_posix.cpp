@@ -129,6 +129,20 @@ int64_t ReadOnlyFile::Read(char* buffer, uint32_t count) {
   }
 }
 
+std::optional<uint64_t> ReadOnlyFile::Size() const {
+  struct stat info {};
+  if (!IsOpen() || fstat(static_cast<int>(handle_), &info) != 0) return std::nullopt;
+  return static_cast<uint64_t>(info.st_size);
+}
+
+int64_t ReadOnlyFile::ReadAt(char* buffer, uint32_t count, uint64_t offset) {
+  for (;;) {
+    const ssize_t got = pread(static_cast<int>(handle_), buffer, count, static_cast<off_t>(offset));
+    if (got >= 0) return got;
+    if (errno != EINTR) return -1;
+  }
+}
+
 void ReadOnlyFile::ExpectLongRead() { posix_fadvise(static_cast<int>(handle_), 0, 0, POSIX_FADV_SEQUENTIAL); }
 
 namespace {

@@ -69,6 +69,21 @@ int64_t ReadOnlyFile::Read(char* buffer, uint32_t count) {
   return got;
 }
 
+std::optional<uint64_t> ReadOnlyFile::Size() const {
+  LARGE_INTEGER size{};
+  if (!IsOpen() || !GetFileSizeEx(AsHandle(handle_), &size)) return std::nullopt;
+  return static_cast<uint64_t>(size.QuadPart);
+}
+
+int64_t ReadOnlyFile::ReadAt(char* buffer, uint32_t count, uint64_t offset) {
+  OVERLAPPED at{};
+  at.Offset = static_cast<DWORD>(offset);
+  at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+  DWORD got = 0;
+  if (!ReadFile(AsHandle(handle_), buffer, count, &got, &at)) return GetLastError() == ERROR_HANDLE_EOF ? 0 : -1;
+  return got;
+}
+
 void ReadOnlyFile::ExpectLongRead() {}  // the open's sequential-scan flag already says so
 
 namespace {

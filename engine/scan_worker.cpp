@@ -8,6 +8,7 @@
 #include "parked_workers.h"
 #include "search_globals.h"
 #include "search_host.h"
+#include "shared_scan.h"
 
 namespace vantrel {
 namespace {
@@ -16,7 +17,8 @@ namespace {
 // (pattern length - 1) bytes of each chunk stay in front of the next, so an occurrence that
 // spans two chunks, or a pattern longer than a chunk, is still found. A file that fits in one
 // chunk costs one open, one read and one close.
-bool FileHoldsPattern(const Text& path, const ByteFinder& finder, std::size_t pattern_length, ChunkBuffer& buffer) {
+bool FileHoldsPattern(int32_t slot, const Text& path, const ByteFinder& finder, std::size_t pattern_length,
+                      ChunkBuffer& buffer) {
   platform::ReadOnlyFile file;
   if (path.empty() || !file.Open(path)) return false;
   const std::size_t chunk = buffer.Chunk();
@@ -31,7 +33,17 @@ bool FileHoldsPattern(const Text& path, const ByteFinder& finder, std::size_t pa
     if (finder.FoundIn(window)) return true;
     // Files do not return short reads before their end.
     if (static_cast<std::size_t>(got) < chunk) return false;
-    if (first) file.ExpectLongRead();
+    if (first) {
+      const auto size = file.Size();
+      if (size && *size > chunk && WorthSharing(*size - chunk, tail)) {
+        SharedScan scan(path, finder, chunk, *size, tail, chunk);
+        OfferScan(slot, scan);
+        scan.Work(file, buffer);
+        WithdrawScan(slot);
+        return scan.Found();
+      }
+      file.ExpectLongRead();
+    }
     carried = std::min(tail, window.size());
     std::memmove(area - carried, window.data() + window.size() - carried, carried);
   }
@@ -56,7 +68,7 @@ void ScanSlotFile(int32_t slot) {
   } else {
     path.assign(name);
   }
-  if (FileHoldsPattern(path, PatternFinder, PatternBytes.size(), buffer)) {
+  if (FileHoldsPattern(slot, path, PatternFinder, PatternBytes.size(), buffer)) {
     ResultHost->AppendResult(ResultText(name, SearchFolder));
   }
   CountFinished();

@@ -61,6 +61,10 @@ TEST_F(ScanTest, FindsEveryOccurrenceWhateverTheChunkBoundaries) {
       {"pattern of chunk length", 1024, 4000, 1},
       {"pattern longer than a chunk", 2500, 8000, 3001},
       {"pattern longer than a chunk, whole file", 2500, 2500, 0},
+      // Large enough for idle workers to help: the rest is read in pieces from many places.
+      {"large file, across a piece boundary", 3, 3 << 20, (2 << 20) + 1022},
+      {"large file, at the very end", 12, 3 << 20, (3 << 20) - 12},
+      {"large file, long pattern across pieces", 2500, 3 << 20, (2 << 20) + 100},
   };
   for (const auto& c : cases) {
     const std::string pattern = PatternOf(c.pattern_length);
@@ -68,6 +72,15 @@ TEST_F(ScanTest, FindsEveryOccurrenceWhateverTheChunkBoundaries) {
     Find(pattern);
     EXPECT_EQ(host.RowTexts(), std::vector<Text>{"target.bin"}) << c.name;
   }
+}
+
+TEST_F(ScanTest, ALargeFileWithoutThePatternIsNotListed) {
+  std::string bytes(3 << 20, '.');
+  for (std::size_t at = 1000; at + 3 < bytes.size(); at += 1024) bytes.replace(at, 3, "abd");  // near misses
+  tree.AddFile("large.bin", bytes);
+  tree.AddFile("small.txt", "abc");
+  Find("abc");
+  EXPECT_EQ(host.RowTexts(), std::vector<Text>{"small.txt"});
 }
 
 TEST_F(ScanTest, ListsAFileOnceHoweverOftenItHoldsThePattern) {
