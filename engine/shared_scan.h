@@ -5,8 +5,8 @@
 // The file's remaining bytes are cut into pieces taken in turn by whoever scans; each piece is
 // read together with the (pattern length - 1) bytes in front of it, so an occurrence across two
 // pieces is still found. Helpers open the file themselves and read into a buffer of their own
-// of one chunk (at most 256 KiB) plus the pattern, kept per thread: one or two such buffers
-// besides the slots' own.
+// of one chunk (at most 256 KiB) plus the pattern, kept by each thread that has helped (one
+// per processor as a rule): a small constant beside the slots' own buffers.
 
 #include <atomic>
 #include <cstddef>
