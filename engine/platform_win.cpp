@@ -75,13 +75,13 @@ std::optional<uint64_t> ReadOnlyFile::Size() const {
   return static_cast<uint64_t>(size.QuadPart);
 }
 
+// Moves the file pointer and reads, rather than reading with an offset: each thread reads
+// through a handle of its own, and under Wine an offset read was measured a third slower.
 int64_t ReadOnlyFile::ReadAt(char* buffer, uint32_t count, uint64_t offset) {
-  OVERLAPPED at{};
-  at.Offset = static_cast<DWORD>(offset);
-  at.OffsetHigh = static_cast<DWORD>(offset >> 32);
-  DWORD got = 0;
-  if (!ReadFile(AsHandle(handle_), buffer, count, &got, &at)) return GetLastError() == ERROR_HANDLE_EOF ? 0 : -1;
-  return got;
+  LARGE_INTEGER at{};
+  at.QuadPart = static_cast<LONGLONG>(offset);
+  if (!SetFilePointerEx(AsHandle(handle_), at, nullptr, FILE_BEGIN)) return -1;
+  return Read(buffer, count);
 }
 
 void ReadOnlyFile::ExpectLongRead() {}  // the open's sequential-scan flag already says so
