@@ -128,7 +128,10 @@ __attribute__((target("avx2"))) bool FoundInBlocksOf32(const Scan& scan, std::si
 
 }  // namespace
 
-ByteFinder::ByteFinder(std::string_view needle) : needle_(needle) {
+ByteFinder::ByteFinder(std::string_view needle, [[maybe_unused]] bool wide_blocks) : needle_(needle) {
+#ifdef VANTREL_HAVE_AVX2
+  wide_blocks_ = wide_blocks && HasAvx2();
+#endif
   if (needle_.size() < 2) return;  // a single byte is both of its own rare bytes
   // The rarest byte, then the rarest at another position; ties go to the later position,
   // which spreads the two apart.
@@ -147,7 +150,7 @@ bool ByteFinder::FoundIn(std::string_view haystack) const {
   const Scan scan{haystack.data(), haystack.size() - m + 1, needle_.data(), m, rare1_, rare2_};
   std::size_t s = 0;
 #ifdef VANTREL_HAVE_AVX2
-  if (HasAvx2() && FoundInBlocksOf32(scan, s)) return true;
+  if (wide_blocks_ && FoundInBlocksOf32(scan, s)) return true;
 #endif
 #ifdef VANTREL_HAVE_SSE2
   if (FoundInBlocksOf16(scan, s)) return true;

@@ -12,7 +12,9 @@ namespace vantrel {
 class ByteFinder {
  public:
   ByteFinder() = default;
-  explicit ByteFinder(std::string_view needle);
+  // Blocks of 32 where the processor has AVX2 and `wide_blocks` allows them (tests turn them
+  // off to try the 16-byte blocks that older processors use), of 16 otherwise.
+  explicit ByteFinder(std::string_view needle, bool wide_blocks = true);
 
   // Whether the needle occurs in haystack as a plain byte sequence; an empty needle never does.
   bool FoundIn(std::string_view haystack) const;
@@ -21,6 +23,7 @@ class ByteFinder {
   ByteString needle_;
   std::size_t rare1_ = 0;  // positions in the needle of its rarest and second-rarest bytes
   std::size_t rare2_ = 0;
+  bool wide_blocks_ = false;
 };
 
 }  // namespace vantrel

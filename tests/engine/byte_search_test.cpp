@@ -61,7 +61,9 @@ TEST(ByteFinder, AgreesWithAPlainSearch) {
         haystack.replace(at, needle.size(), needle);
       }
       const bool expected = haystack.find(needle) != std::string::npos;
-      ASSERT_EQ(ByteFinder(needle).FoundIn(haystack), expected) << mix.name << ", case " << i;
+      for (const bool wide : {true, false}) {
+        ASSERT_EQ(ByteFinder(needle, wide).FoundIn(haystack), expected) << mix.name << ", case " << i << ", wide " << wide;
+      }
     }
   }
 }
