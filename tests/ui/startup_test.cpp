@@ -10,6 +10,7 @@
 
 #include "main_window.h"
 #include "program_entry.h"
+#include "program_controls.h"
 #include "program_folder.h"
 #include "search_fixture.h"
 #include "startup.h"
@@ -163,22 +164,6 @@ class RunningProgram {
   bool started_ = false;
 };
 
-HWND FindControl(HWND main, ui::ControlId id) {
-  struct Search {
-    int id;
-    HWND found;
-  } search{static_cast<int>(id), nullptr};
-  EnumChildWindows(
-      main,
-      [](HWND child, LPARAM raw) -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(raw);
-        if (GetDlgCtrlID(child) != s.id) return TRUE;
-        s.found = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
 
 TEST(ProgramProcessTest, StartsFromAnotherFolderAndExitsWithZeroWhenClosed) {
   TempTree elsewhere;
@@ -207,11 +192,11 @@ TEST(ProgramProcessTest, ClosingDuringASearchExitsWithZero) {
   const HWND main = program.MainWindow();
   ASSERT_NE(main, nullptr);
   const Text root = tree.Root();
-  SendMessageA(FindControl(main, ui::ControlId::编辑框_目录路径), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(root.c_str()));
-  SendMessageA(FindControl(main, ui::ControlId::文本查找框), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("needle"));
-  SendMessageA(FindControl(main, ui::ControlId::组合框_最大线程组), CB_SETCURSEL, 0, 0);
-  SendMessageA(FindControl(main, ui::ControlId::选择框_含子目录), BM_SETCHECK, BST_CHECKED, 0);
-  PostMessageA(FindControl(main, ui::ControlId::按钮_查找), BM_CLICK, 0, 0);
+  SendMessageA(FindProgramControl(main, ui::ControlId::编辑框_目录路径), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(root.c_str()));
+  SendMessageA(FindProgramControl(main, ui::ControlId::文本查找框), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("needle"));
+  SendMessageA(FindProgramControl(main, ui::ControlId::组合框_最大线程组), CB_SETCURSEL, 0, 0);
+  SendMessageA(FindProgramControl(main, ui::ControlId::选择框_含子目录), BM_SETCHECK, BST_CHECKED, 0);
+  PostMessageA(FindProgramControl(main, ui::ControlId::按钮_查找), BM_CLICK, 0, 0);
   PostMessageA(main, WM_CLOSE, 0, 0);
   EXPECT_EQ(program.WaitForExitCode(), 0u);
 }

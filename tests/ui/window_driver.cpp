@@ -15,9 +15,11 @@
 
 #include "control_table.h"
 #include "main_window.h"
+#include "program_controls.h"
 
 namespace {
 
+using vantrel::testing::FindProgramControl;
 using vantrel::ui::ControlId;
 
 HWND WaitForMainWindow() {
@@ -30,31 +32,15 @@ HWND WaitForMainWindow() {
   return nullptr;
 }
 
-HWND FindControl(HWND main, ControlId id) {
-  struct Search {
-    int id;
-    HWND found;
-  } search{static_cast<int>(id), nullptr};
-  EnumChildWindows(
-      main,
-      [](HWND child, LPARAM raw) -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(raw);
-        if (GetDlgCtrlID(child) != s.id) return TRUE;
-        s.found = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
 
 void Demo(HWND main, const char* folder, const char* pattern) {
-  SendMessageA(FindControl(main, ControlId::编辑框_目录路径), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(folder));
-  SendMessageA(FindControl(main, ControlId::文本查找框), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(pattern));
+  SendMessageA(FindProgramControl(main, ControlId::编辑框_目录路径), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(folder));
+  SendMessageA(FindProgramControl(main, ControlId::文本查找框), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(pattern));
   // A real click on the check box, so the window also shows its hint for a moment.
-  SendMessageA(FindControl(main, ControlId::选择框_含子目录), BM_CLICK, 0, 0);
+  SendMessageA(FindProgramControl(main, ControlId::选择框_含子目录), BM_CLICK, 0, 0);
   DWORD_PTR ignored = 0;
   // The whole search runs inside the click.
-  SendMessageTimeoutA(FindControl(main, ControlId::按钮_查找), BM_CLICK, 0, 0, SMTO_NORMAL, 60000, &ignored);
+  SendMessageTimeoutA(FindProgramControl(main, ControlId::按钮_查找), BM_CLICK, 0, 0, SMTO_NORMAL, 60000, &ignored);
 }
 
 }  // namespace
