@@ -57,7 +57,7 @@ void SearchSubfolders(SearchHost& host) {
         RunFullBatch(host);
         filled = 1;  // the file that found the slots full opens the next batch
       }
-      SlotFiles.At(filled) = folder + name;
+      SlotFiles.At(filled).assign(folder).append(name);  // reuses the slot's storage
       ++seen;
       host.SetStatusText(1, std::to_string(seen));
       name = FindEntry(Text(), kNonDirectoryEntries, handle);

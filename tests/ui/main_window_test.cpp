@@ -55,12 +55,7 @@ TEST_F(WindowTest, CaptionEndsInTheAuthorsNumber) {
 TEST_F(WindowTest, StartsReady) {
   EXPECT_EQ(WindowText(编辑框_目录路径), "C:\\");
   EXPECT_TRUE(SearchFolder.empty()) << "the box is only shown until a search reads it";
-  EXPECT_TRUE(IsChecked(单选框_文本));
-  EXPECT_FALSE(IsChecked(单选框_16进制));
-  EXPECT_TRUE(IsEnabled(文本查找框));
-  EXPECT_FALSE(IsEnabled(进制查找框));
-  EXPECT_EQ(BoxBackground(文本查找框), ui::kWhite);
-  EXPECT_EQ(BoxBackground(进制查找框), ui::kInactiveGrey);
+  ExpectMode(true, "at start");
   EXPECT_FALSE(IsChecked(选择框_含子目录));
   EXPECT_EQ(WindowText(组合框_最大线程组), "20");
   EXPECT_EQ(WindowText(组合框_单线内存), "256K");

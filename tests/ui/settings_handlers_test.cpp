@@ -4,7 +4,6 @@
 #include <string>
 
 #include "search_globals.h"
-#include "ui_colours.h"
 #include "window_fixture.h"
 #include "named_rows.h"
 
@@ -26,20 +25,11 @@ TEST_F(WindowTest, HexModeSwapsTheBoxesAndTextModeSwapsThemBack) {
   Type(进制查找框, "616263");
 
   Click(单选框_16进制);
-  EXPECT_TRUE(IsChecked(单选框_16进制));
-  EXPECT_FALSE(IsChecked(单选框_文本));
-  EXPECT_FALSE(IsEnabled(文本查找框));
-  EXPECT_TRUE(IsEnabled(进制查找框));
-  EXPECT_EQ(BoxBackground(文本查找框), ui::kInactiveGrey);
-  EXPECT_EQ(BoxBackground(进制查找框), ui::kWhite);
+  ExpectMode(false, "after 16进制");
   EXPECT_EQ(StatusText(0), kHexModeHint);
 
   Click(单选框_文本);
-  EXPECT_TRUE(IsChecked(单选框_文本));
-  EXPECT_TRUE(IsEnabled(文本查找框));
-  EXPECT_FALSE(IsEnabled(进制查找框));
-  EXPECT_EQ(BoxBackground(文本查找框), ui::kWhite);
-  EXPECT_EQ(BoxBackground(进制查找框), ui::kInactiveGrey);
+  ExpectMode(true, "after 文本");
   EXPECT_EQ(StatusText(0), kTextModeHint);
 
   EXPECT_EQ(WindowText(文本查找框), "abc") << "switching never touches the texts";

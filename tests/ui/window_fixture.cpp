@@ -8,6 +8,7 @@
 #include "message_pump.h"
 #include "search_globals.h"
 #include "startup.h"
+#include "ui_colours.h"
 
 namespace vantrel::testing {
 
@@ -161,6 +162,17 @@ Text WindowTest::WindowText(ControlId id) const {
 COLORREF WindowTest::BoxBackground(ControlId box) const {
   const Snapshot pixels(Control(box));
   return pixels.At(pixels.Width() - 4, pixels.Height() / 2);
+}
+
+void WindowTest::ExpectMode(bool text_mode, const char* when) const {
+  const ControlId in_use = text_mode ? ControlId::文本查找框 : ControlId::进制查找框;
+  const ControlId unused = text_mode ? ControlId::进制查找框 : ControlId::文本查找框;
+  EXPECT_EQ(IsChecked(ControlId::单选框_文本), text_mode) << when;
+  EXPECT_EQ(IsChecked(ControlId::单选框_16进制), !text_mode) << when;
+  EXPECT_TRUE(IsEnabled(in_use)) << when;
+  EXPECT_FALSE(IsEnabled(unused)) << when;
+  EXPECT_EQ(BoxBackground(in_use), ui::kWhite) << when;
+  EXPECT_EQ(BoxBackground(unused), ui::kInactiveGrey) << when;
 }
 
 }  // namespace vantrel::testing

@@ -68,6 +68,9 @@ class WindowTest : public ::testing::Test {
   bool IsChecked(ControlId id) const { return SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
   // A pattern box's background: the colour of a pixel it paints where it has no text.
   COLORREF BoxBackground(ControlId box) const;
+  // Checks the mode pair: the radio buttons, and which pattern box is enabled and white
+  // while the other is disabled and grey. `when` names the moment in a failure.
+  void ExpectMode(bool text_mode, const char* when) const;
 
   RecordingShell shell;
   TempTree tree;
